@@ -1,0 +1,3 @@
+#include "notice_window/notice_step.h"
+
+void noticeStep() {}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The real binary in a real X server: a window titled "Vandrel" with a 515 x 227 client area
+# that the window manager cannot resize; garbage arguments change nothing.
+set -uo pipefail
+binary=$1
+source "$(dirname "$0")/xvfb_session.sh"
+
+"$binary" --garbage -platform offscreen -style=nonsense "$(printf '\x01\xff')" \
+    >"$session_dir/app.log" 2>&1 &
+app_pid=$!
+id=$(wait_for_window Vandrel) || fail "no window titled Vandrel appeared"
+
+read -r width height < <(xwininfo -id "$id" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+[[ "$width x $height" == "515 x 227" ]] || fail "client area is $width x $height"
+hints=$(xprop -id "$id" WM_NORMAL_HINTS)
+grep -q "minimum size: 515 by 227" <<<"$hints" || fail "no minimum size hint: $hints"
+grep -q "maximum size: 515 by 227" <<<"$hints" || fail "no maximum size hint: $hints"
+
+# Asked to resize, the window manager keeps the window as it is.
+xdotool windowsize "$id" 800 600
+sleep 0.5
+read -r width height < <(xwininfo -id "$id" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+[[ "$width x $height" == "515 x 227" ]] || fail "resized to $width x $height"
+
+# Closing the window (the window manager's close command) ends the program with status 0.
+xdotool windowactivate --sync "$id" 2>/dev/null
+xdotool key alt+F4
+for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "still running after close"
+wait "$app_pid"
+status=$?
+app_pid=""
+[[ $status -eq 0 ]] || fail "exit status $status after close"
+echo "PASS: window 515 x 227, fixed, closes with status 0"

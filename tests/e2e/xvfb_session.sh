@@ -1,0 +1,44 @@
+# Sourced by the end-to-end tests: a private X server with a window manager, torn down on exit.
+# Sets DISPLAY; defines wait_for_window TITLE [SECONDS] that prints the window id.
+
+session_dir=$(mktemp -d)
+cleanup() {
+    [[ -n "${app_pid:-}" ]] && kill "$app_pid" 2>/dev/null
+    [[ -n "${wm_pid:-}" ]] && kill "$wm_pid" 2>/dev/null
+    [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$session_dir"
+}
+trap cleanup EXIT
+
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >"$session_dir/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display_number=""
+for _ in $(seq 100); do
+    read -r -t 0.1 -u "$display_fd" display_number && break
+done
+[[ -n "$display_number" ]] || { echo "Xvfb did not start"; cat "$session_dir/xvfb.log"; exit 1; }
+export DISPLAY=":$display_number"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+if [[ "${WITH_WINDOW_MANAGER:-1}" == 1 ]]; then
+    openbox --sm-disable >"$session_dir/wm.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+fi
+
+wait_for_window() {
+    local title=$1 seconds=${2:-20} id
+    for _ in $(seq $((seconds * 10))); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+fail() { echo "FAIL: $*"; exit 1; }
