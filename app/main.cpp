@@ -5,8 +5,7 @@
 
 #include <QApplication>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // The program takes no arguments: Qt is handed the program name alone, so that nothing on
     // the command line (Qt's own options included) changes a run.
     int qtArgc = argc > 0 ? 1 : 0;

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,8 +18,7 @@ QList<HeldMessage>* held = nullptr;
 
 // While the platform plugin starts, Qt's messages are held back: on success they are passed on
 // as they came; when no display can be opened they are replaced by one plain line.
-void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
         std::fputs("vandrel: needs a graphical display, and none could be opened\n", stderr);
         std::_Exit(1);
@@ -31,8 +29,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 } // namespace
 
-std::unique_ptr<QApplication> startApplication(int& argc, char** argv)
-{
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
     QList<HeldMessage> messages;
     held = &messages;
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);

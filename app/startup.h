@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-
 #include <memory>
 
 // Creates the application object. Where no graphical display can be opened, it prints one line

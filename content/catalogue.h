@@ -211,8 +211,7 @@ inline constexpr std::array<std::string_view, kCountryCount> kCountries = {
 };
 
 // The name of catalogue index 1 to 197.
-constexpr std::string_view countryName(int index)
-{
+constexpr std::string_view countryName(int index) {
     return kCountries.at(static_cast<std::size_t>(index - 1));
 }
 

@@ -4,13 +4,11 @@
 
 namespace content {
 
-QString flagPicture(int index)
-{
+QString flagPicture(int index) {
     return QStringLiteral(":/flags/%1.jpg").arg(index, 3, 10, QLatin1Char('0'));
 }
 
-QStringList flagPictures()
-{
+QStringList flagPictures() {
     QStringList all;
     all.reserve(kCountryCount);
     for (int index = 1; index <= kCountryCount; ++index)

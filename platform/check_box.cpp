@@ -7,8 +7,7 @@
 
 namespace platform {
 
-void CheckBox::mousePressEvent(QMouseEvent* event)
-{
+void CheckBox::mousePressEvent(QMouseEvent* event) {
     const QPointer<CheckBox> self(this);
     const unsigned long boxesBefore = messageBoxesShown();
     const QPoint at = event->position().toPoint();

@@ -5,8 +5,7 @@
 namespace platform {
 namespace {
 
-Clock realClock()
-{
+Clock realClock() {
     return {[] { return QDate::currentDate(); },
             [] {
                 return static_cast<std::int64_t>(
@@ -16,26 +15,22 @@ Clock realClock()
             }};
 }
 
-Clock& current()
-{
+Clock& current() {
     static Clock clock = realClock();
     return clock;
 }
 
 } // namespace
 
-QDate today()
-{
+QDate today() {
     return current().today();
 }
 
-std::int64_t clockReading()
-{
+std::int64_t clockReading() {
     return current().reading();
 }
 
-Clock setClock(Clock clock)
-{
+Clock setClock(Clock clock) {
     Clock old = current();
     Clock real = realClock();
     current() = {clock.today ? std::move(clock.today) : real.today,

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDate>
-
 #include <cstdint>
 #include <functional>
 

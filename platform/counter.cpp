@@ -1,13 +1,11 @@
 #include "platform/counter.h"
 
 #include <QLocale>
-
 #include <cmath>
 
 namespace platform {
 
-double leadingNumber(const QString& text)
-{
+double leadingNumber(const QString& text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     auto digitAt = [&](qsizetype k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
@@ -42,15 +40,13 @@ double leadingNumber(const QString& text)
     return ok && std::isfinite(value) ? value : 0.0;
 }
 
-QString decimalText(double value)
-{
+QString decimalText(double value) {
     if (value == std::trunc(value) && std::fabs(value) < 1e15)
         return QString::number(static_cast<qint64>(value));
     return QString::number(value, 'g', 15);
 }
 
-QString counterPlusOne(const QString& caption)
-{
+QString counterPlusOne(const QString& caption) {
     return decimalText(leadingNumber(caption) + 1.0);
 }
 

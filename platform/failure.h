@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 #include <stdexcept>
 
@@ -18,7 +17,8 @@ using FailureHandler = std::function<void(const QString& what)>;
 FailureHandler setFailureHandler(FailureHandler handler);
 
 struct Failure : std::runtime_error {
-    explicit Failure(const QString& what) : std::runtime_error(what.toStdString()) {}
+    explicit Failure(const QString& what)
+        : std::runtime_error(what.toStdString()) {}
 };
 
 } // namespace platform

@@ -11,16 +11,15 @@
 
 namespace platform {
 
-Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {}
+Form::Form(QWidget* parent)
+    : QWidget(parent, Qt::Window) {}
 
-Form::~Form()
-{
+Form::~Form() {
     if (modalLoop_ != nullptr)
         modalLoop_->quit();
 }
 
-void Form::applyStoredLayout()
-{
+void Form::applyStoredLayout() {
     for (QWidget* control : findChildren<QWidget*>()) {
         const QVariant size = control->property("fontPointSize");
         if (size.isValid()) {
@@ -44,8 +43,7 @@ void Form::applyStoredLayout()
     }
 }
 
-void Form::Show(int modal)
-{
+void Form::Show(int modal) {
     if (unloaded_)
         return;
     if (!loaded_) {
@@ -67,13 +65,11 @@ void Form::Show(int modal)
     modalLoop_ = nullptr;
 }
 
-void Form::Unload()
-{
+void Form::Unload() {
     close();
 }
 
-void Form::closeEvent(QCloseEvent* event)
-{
+void Form::closeEvent(QCloseEvent* event) {
     event->accept();
     unloaded_ = true;
     if (modalLoop_ != nullptr)
@@ -81,42 +77,35 @@ void Form::closeEvent(QCloseEvent* event)
     emit unloaded();
 }
 
-QSize Form::frameExtra() const
-{
+QSize Form::frameExtra() const {
     return frameGeometry().size() - geometry().size();
 }
 
-double Form::Width() const
-{
+double Form::Width() const {
     return twipsFromPixels(frameGeometry().width());
 }
 
-double Form::Height() const
-{
+double Form::Height() const {
     return twipsFromPixels(frameGeometry().height());
 }
 
-void Form::setWidth(double twips)
-{
+void Form::setWidth(double twips) {
     resize(pixelsFromTwips(twips) - frameExtra().width(), height());
 }
 
-void Form::setHeight(double twips)
-{
+void Form::setHeight(double twips) {
     resize(width(), pixelsFromTwips(twips) - frameExtra().height());
 }
 
-void Form::centreOnScreen()
-{
+void Form::centreOnScreen() {
     const QScreen* target = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     if (target == nullptr)
         return;
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    target->availableGeometry()));
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), target->availableGeometry()));
 }
 
-void SetFocus(QWidget* control)
-{
+void SetFocus(QWidget* control) {
     control->setFocus(Qt::OtherFocusReason);
 }
 

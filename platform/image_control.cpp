@@ -4,21 +4,19 @@
 
 namespace platform {
 
-ImageControl::ImageControl(QWidget* parent) : QLabel(parent)
-{
+ImageControl::ImageControl(QWidget* parent)
+    : QLabel(parent) {
     setScaledContents(false);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void ImageControl::setPicture(const QPixmap& picture)
-{
+void ImageControl::setPicture(const QPixmap& picture) {
     picture_ = picture;
     setPixmap(picture_);
     resize(picture_.deviceIndependentSize().toSize());
 }
 
-void ImageControl::setPictureResource(const QString& resource)
-{
+void ImageControl::setPictureResource(const QString& resource) {
     resource_ = resource;
     setPicture(decodePicture(resource));
 }

@@ -5,8 +5,7 @@
 namespace platform {
 namespace {
 
-void showModalBox(const QString& text)
-{
+void showModalBox(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text,
                     QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
@@ -14,8 +13,7 @@ void showModalBox(const QString& text)
     box.exec();
 }
 
-MessageBoxPresenter& presenter()
-{
+MessageBoxPresenter& presenter() {
     static MessageBoxPresenter current = showModalBox;
     return current;
 }
@@ -24,19 +22,16 @@ unsigned long shownCount = 0;
 
 } // namespace
 
-void MsgBox(const QString& text)
-{
+void MsgBox(const QString& text) {
     ++shownCount;
     presenter()(text);
 }
 
-unsigned long messageBoxesShown()
-{
+unsigned long messageBoxesShown() {
     return shownCount;
 }
 
-MessageBoxPresenter setMessageBoxPresenter(MessageBoxPresenter replacement)
-{
+MessageBoxPresenter setMessageBoxPresenter(MessageBoxPresenter replacement) {
     MessageBoxPresenter old = std::move(presenter());
     presenter() = replacement ? std::move(replacement) : MessageBoxPresenter(showModalBox);
     return old;

@@ -8,8 +8,7 @@
 
 namespace platform {
 
-QImage decodeImage(const QString& resource)
-{
+QImage decodeImage(const QString& resource) {
     // Only built-in resources: a plain file path here would read from disk at run time.
     QImage image;
     if (resource.startsWith(u':')) {
@@ -20,17 +19,16 @@ QImage decodeImage(const QString& resource)
         }
     }
     if (image.isNull())
-        fail(QStringLiteral("the built-in picture %1 is missing or cannot be decoded").arg(resource));
+        fail(QStringLiteral("the built-in picture %1 is missing or cannot be decoded")
+                 .arg(resource));
     return image;
 }
 
-QPixmap decodePicture(const QString& resource)
-{
+QPixmap decodePicture(const QString& resource) {
     return QPixmap::fromImage(decodeImage(resource));
 }
 
-QIcon decodeIcon(const QString& resource)
-{
+QIcon decodeIcon(const QString& resource) {
     QIcon icon;
     QImageReader reader(resource.startsWith(u':') ? resource : QString());
     do {

@@ -20,7 +20,8 @@ public:
 // exactly, so every value is a multiple of 2^-24 below 1.
 class MixingRandom final : public RandomSource {
 public:
-    explicit MixingRandom(std::uint64_t state = 0x5eed'1e55'c0ff'ee00ULL) : state_(state) {}
+    explicit MixingRandom(std::uint64_t state = 0x5eed'1e55'c0ff'ee00ULL)
+        : state_(state) {}
     float next() override;
     void reseed(std::int64_t reading) override;
 

@@ -8,13 +8,11 @@ namespace platform {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int pixelsFromTwips(double twips)
-{
+inline int pixelsFromTwips(double twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
 
-inline constexpr double twipsFromPixels(int pixels)
-{
+inline constexpr double twipsFromPixels(int pixels) {
     return static_cast<double>(pixels) * kTwipsPerPixel;
 }
 

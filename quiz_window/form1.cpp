@@ -13,20 +13,18 @@
 namespace {
 
 // The integer part of a random number times n, plus one: a whole number from 1 to n.
-float drawWholeNumber(int n)
-{
+float drawWholeNumber(int n) {
     return static_cast<float>(std::floor(static_cast<double>(platform::Rnd()) * n) + 1.0);
 }
 
-int listPosition(float pick)
-{
+int listPosition(float pick) {
     return static_cast<std::int16_t>(pick - 1.0f);
 }
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : platform::Form(parent)
-{
+Form1::Form1(QWidget* parent)
+    : platform::Form(parent) {
     ui.setupUi(this);
     applyStoredLayout();
     // Designer's tab stops leave Command1, created first, ahead of them in the focus chain, where
@@ -42,21 +40,18 @@ Form1::Form1(QWidget* parent) : platform::Form(parent)
     connect(ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }
 
-std::array<platform::CheckBox*, 3> Form1::optionBoxes() const
-{
+std::array<platform::CheckBox*, 3> Form1::optionBoxes() const {
     return {ui.Check1, ui.Check2, ui.Check3};
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     noticeStep();
     for (const std::string_view name : content::kCountries)
         ui.List1->AddItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 // "New flag": a random flag, its name in a random box and two other names in the others.
-void Form1::Command2_Click()
-{
+void Form1::Command2_Click() {
     const auto boxes = optionBoxes();
     for (platform::CheckBox* box : boxes)
         box->setEnabled(true);
@@ -88,23 +83,19 @@ void Form1::Command2_Click()
     }
 }
 
-void Form1::Check1_MouseDown()
-{
+void Form1::Check1_MouseDown() {
     checkAnswer(ui.Check1);
 }
 
-void Form1::Check2_MouseDown()
-{
+void Form1::Check2_MouseDown() {
     checkAnswer(ui.Check2);
 }
 
-void Form1::Check3_MouseDown()
-{
+void Form1::Check3_MouseDown() {
     checkAnswer(ui.Check3);
 }
 
-void Form1::checkAnswer(platform::CheckBox* pressed)
-{
+void Form1::checkAnswer(platform::CheckBox* pressed) {
     // A box that shows no country asks no question: before the first flag and after "New game"
     // a press must neither score nor report on a question that is not on the screen.
     if (pressed->Caption().isEmpty())
@@ -126,8 +117,7 @@ void Form1::checkAnswer(platform::CheckBox* pressed)
 }
 
 // "New game": counters to "0", the boxes emptied and usable, the world map back in view.
-void Form1::Command1_Click()
-{
+void Form1::Command1_Click() {
     for (platform::CheckBox* box : optionBoxes())
         box->setEnabled(true);
     for (platform::CheckBox* box : optionBoxes())

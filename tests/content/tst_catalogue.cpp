@@ -1,13 +1,12 @@
 #include "content/catalogue.h"
 
 #include <QSet>
-#include <algorithm>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
-QString nameAt(int index)
-{
+QString nameAt(int index) {
     const std::string_view name = content::countryName(index);
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
@@ -18,8 +17,7 @@ class TestCatalogue : public QObject {
     Q_OBJECT
 
 private slots:
-    void entries_data()
-    {
+    void entries_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("name");
         QTest::newRow("first") << 1 << "Afghanistan";
@@ -32,29 +30,25 @@ private slots:
         QTest::newRow("196") << 196 << "Libya";
         QTest::newRow("last") << 197 << "Saudi Arabia";
     }
-    void entries()
-    {
+    void entries() {
         QFETCH(int, index);
         QFETCH(QString, name);
         QCOMPARE(nameAt(index), name);
     }
 
-    void hasExactly197()
-    {
+    void hasExactly197() {
         QCOMPARE(content::kCountryCount, 197);
         QCOMPARE(content::kCountries.size(), std::size_t(197));
     }
 
-    void namesAreDistinctIgnoringCase()
-    {
+    void namesAreDistinctIgnoringCase() {
         QSet<QString> seen;
         for (int i = 1; i <= content::kCountryCount; ++i)
             seen.insert(nameAt(i).toLower());
         QCOMPARE(seen.size(), content::kCountryCount);
     }
 
-    void namesAreLettersAndSingleSpaces()
-    {
+    void namesAreLettersAndSingleSpaces() {
         int withSpaces = 0;
         for (int i = 1; i <= content::kCountryCount; ++i) {
             const QString name = nameAt(i);
@@ -68,16 +62,14 @@ private slots:
         QCOMPARE(withSpaces, 35);
     }
 
-    void index64IsTheOnlyLongest()
-    {
+    void index64IsTheOnlyLongest() {
         for (int i = 1; i <= content::kCountryCount; ++i) {
             if (i != 64)
                 QVERIFY2(nameAt(i).size() < nameAt(64).size(), qPrintable(nameAt(i)));
         }
     }
 
-    void orderIsNotAlphabetical()
-    {
+    void orderIsNotAlphabetical() {
         QVERIFY(!std::is_sorted(content::kCountries.begin(), content::kCountries.end()));
     }
 };

@@ -16,8 +16,7 @@
 
 namespace {
 
-QByteArray builtIn(const QString& resource)
-{
+QByteArray builtIn(const QString& resource) {
     QFile file(resource);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -31,8 +30,7 @@ struct JpegFrame {
 };
 
 // Walks the JPEG markers up to the first start-of-frame segment.
-JpegFrame jpegFrame(const QByteArray& data)
-{
+JpegFrame jpegFrame(const QByteArray& data) {
     JpegFrame frame;
     const auto byte = [&](qsizetype at) { return static_cast<unsigned char>(data.at(at)); };
     if (data.size() < 4 || byte(0) != 0xff || byte(1) != 0xd8)
@@ -55,13 +53,11 @@ JpegFrame jpegFrame(const QByteArray& data)
     return frame;
 }
 
-template <typename T> T little(const QByteArray& data, qsizetype at)
-{
+template <typename T> T little(const QByteArray& data, qsizetype at) {
     return qFromLittleEndian<T>(data.constData() + at);
 }
 
-QString tableFile()
-{
+QString tableFile() {
     return QStringLiteral(VANDREL_SOURCE_DIR "/tools/flags.tsv");
 }
 
@@ -70,8 +66,7 @@ QString tableFile()
 // A window whose stored layout names a picture that is not built in.
 class MissingPictureForm : public platform::Form {
 public:
-    MissingPictureForm()
-    {
+    MissingPictureForm() {
         ui.setupUi(this);
         applyStoredLayout();
     }
@@ -98,20 +93,19 @@ private:
     FrozenClock clock_;
 };
 
-void TestPictures::jpegFiles_data()
-{
+void TestPictures::jpegFiles_data() {
     QTest::addColumn<QString>("resource");
     QTest::addColumn<QSize>("size");
     for (int index = 1; index <= content::kCountryCount; ++index) {
-        const QSize size = index == 7 ? QSize(203, 119) : index == 176 ? QSize(163, 96)
-                                                                        : QSize(204, 120);
+        const QSize size = index == 7     ? QSize(203, 119)
+                           : index == 176 ? QSize(163, 96)
+                                          : QSize(204, 120);
         QTest::addRow("flag %d", index) << content::flagPicture(index) << size;
     }
     QTest::newRow("world map") << content::kPlaceholderPicture << QSize(214, 120);
 }
 
-void TestPictures::jpegFiles()
-{
+void TestPictures::jpegFiles() {
     QFETCH(QString, resource);
     QFETCH(QSize, size);
     const QByteArray data = builtIn(resource);
@@ -124,8 +118,7 @@ void TestPictures::jpegFiles()
     QCOMPARE(platform::decodeImage(resource).size(), size);
 }
 
-void TestPictures::noticePictureIsUncompressed24BitBitmap()
-{
+void TestPictures::noticePictureIsUncompressed24BitBitmap() {
     const QByteArray bmp = builtIn(content::kNoticePicture);
     QVERIFY(bmp.startsWith("BM"));
     QCOMPARE(little<qint32>(bmp, 18), 685);
@@ -135,8 +128,7 @@ void TestPictures::noticePictureIsUncompressed24BitBitmap()
     QCOMPARE(platform::decodeImage(content::kNoticePicture).size(), QSize(685, 361));
 }
 
-void TestPictures::iconHoldsTwo16ColourImages()
-{
+void TestPictures::iconHoldsTwo16ColourImages() {
     const QByteArray ico = builtIn(content::kWindowIcon);
     QCOMPARE(little<quint16>(ico, 2), quint16(1)); // icon, not cursor
     QCOMPARE(little<quint16>(ico, 4), quint16(2));
@@ -151,8 +143,7 @@ void TestPictures::iconHoldsTwo16ColourImages()
     QCOMPARE(sizes, QList<int>({32, 16}));
 }
 
-void TestPictures::flagTableCoversCatalogueOneToOne()
-{
+void TestPictures::flagTableCoversCatalogueOneToOne() {
     QFile file(tableFile());
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     QSet<QString> codes;
@@ -173,8 +164,7 @@ void TestPictures::flagTableCoversCatalogueOneToOne()
     QCOMPARE(row, content::kCountryCount);
 }
 
-void TestPictures::flagsArePairedWithNames_data()
-{
+void TestPictures::flagsArePairedWithNames_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
@@ -187,8 +177,7 @@ void TestPictures::flagsArePairedWithNames_data()
     QTest::newRow("197") << 197 << "Saudi Arabia" << QSize(204, 120);
 }
 
-void TestPictures::flagsArePairedWithNames()
-{
+void TestPictures::flagsArePairedWithNames() {
     QFETCH(int, index);
     QFETCH(QString, name);
     QFETCH(QSize, size);
@@ -197,8 +186,8 @@ void TestPictures::flagsArePairedWithNames()
     QCOMPARE(form.ui.im1->count(), content::kCountryCount);
     QCOMPARE(form.ui.List1->List(index - 1), name);
     const QPixmap flag = form.ui.im1->ListImages(index);
-    QCOMPARE(flag.toImage(), QPixmap::fromImage(platform::decodeImage(content::flagPicture(index)))
-                                 .toImage());
+    QCOMPARE(flag.toImage(),
+             QPixmap::fromImage(platform::decodeImage(content::flagPicture(index))).toImage());
     QCOMPARE(form.ui.Image1->size(), QSize(214, 120));
     form.ui.Image1->setPicture(flag);
     QCOMPARE(form.ui.Image1->size(), size);
@@ -206,8 +195,7 @@ void TestPictures::flagsArePairedWithNames()
     QCOMPARE(form.ui.Image1->Picture().cacheKey(), flag.cacheKey()); // shared, not copied
 }
 
-void TestPictures::placeholderIsHeldTwice()
-{
+void TestPictures::placeholderIsHeldTwice() {
     Form1 form;
     const QPixmap shown = form.ui.Image1->Picture();
     const QPixmap held = form.ui.Image2->Picture();
@@ -216,8 +204,7 @@ void TestPictures::placeholderIsHeldTwice()
     QCOMPARE(shown.toImage(), held.toImage());
 }
 
-void TestPictures::everyFlagPictureDiffers()
-{
+void TestPictures::everyFlagPictureDiffers() {
     Form1 form;
     QSet<QByteArray> seen;
     for (int index = 1; index <= content::kCountryCount; ++index)
@@ -225,8 +212,7 @@ void TestPictures::everyFlagPictureDiffers()
     QCOMPARE(seen.size(), content::kCountryCount);
 }
 
-void TestPictures::missingPictureIsReportedBeforeShowing()
-{
+void TestPictures::missingPictureIsReportedBeforeShowing() {
     ThrowingFailures failures;
     try {
         MissingPictureForm form;
@@ -237,8 +223,7 @@ void TestPictures::missingPictureIsReportedBeforeShowing()
     }
 }
 
-void TestPictures::windowCarriesIcon()
-{
+void TestPictures::windowCarriesIcon() {
     Form1 form;
     const QList<QSize> sizes = form.windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));

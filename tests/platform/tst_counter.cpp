@@ -6,8 +6,7 @@ class TestCounter : public QObject {
     Q_OBJECT
 
 private slots:
-    void leadingNumber_data()
-    {
+    void leadingNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
         QTest::newRow("zero") << "0" << 0.0;
@@ -24,27 +23,31 @@ private slots:
         QTest::newRow("lone point") << "." << 0.0;
         QTest::newRow("overflow") << "1e999" << 0.0;
     }
-    void leadingNumber()
-    {
+    void leadingNumber() {
         QFETCH(QString, text);
         QFETCH(double, value);
         QCOMPARE(platform::leadingNumber(text), value);
     }
 
-    void plusOne_data()
-    {
+    void plusOne_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("next");
-        QTest::newRow("0") << "0" << "1";
-        QTest::newRow("9 carries") << "9" << "10";
-        QTest::newRow("99 carries") << "99" << "100";
-        QTest::newRow("large, no grouping or exponent") << "999999" << "1000000";
-        QTest::newRow("garbage reads as 0") << "x" << "1";
-        QTest::newRow("empty reads as 0") << "" << "1";
-        QTest::newRow("negative to zero, no sign") << "-1" << "0";
+        QTest::newRow("0") << "0"
+                           << "1";
+        QTest::newRow("9 carries") << "9"
+                                   << "10";
+        QTest::newRow("99 carries") << "99"
+                                    << "100";
+        QTest::newRow("large, no grouping or exponent") << "999999"
+                                                        << "1000000";
+        QTest::newRow("garbage reads as 0") << "x"
+                                            << "1";
+        QTest::newRow("empty reads as 0") << ""
+                                          << "1";
+        QTest::newRow("negative to zero, no sign") << "-1"
+                                                   << "0";
     }
-    void plusOne()
-    {
+    void plusOne() {
         QFETCH(QString, caption);
         QFETCH(QString, next);
         QCOMPARE(platform::counterPlusOne(caption), next);

@@ -1,9 +1,7 @@
 #include "platform/random.h"
-
 #include "support/seams.h"
 
 #include <QTest>
-
 #include <array>
 #include <set>
 
@@ -11,8 +9,7 @@ class TestRandom : public QObject {
     Q_OBJECT
 
 private slots:
-    void staysInHalfOpenUnitInterval()
-    {
+    void staysInHalfOpenUnitInterval() {
         platform::MixingRandom random(1);
         for (int i = 0; i < 200000; ++i) {
             const float r = random.next();
@@ -23,8 +20,7 @@ private slots:
 
     // Chi-square over 197 cells, the way the quiz uses the numbers: with 196 degrees of
     // freedom, 290 is beyond the 99.99th percentile.
-    void drawsIndicesUniformly()
-    {
+    void drawsIndicesUniformly() {
         platform::MixingRandom random(7);
         std::array<int, 197> cells{};
         const int draws = 197 * 500;
@@ -36,8 +32,7 @@ private slots:
         QVERIFY2(chi2 < 290, qPrintable(QString::number(chi2)));
     }
 
-    void reseedAtFrozenClockStillGivesNewNumbers()
-    {
+    void reseedAtFrozenClockStillGivesNewNumbers() {
         platform::MixingRandom random;
         std::set<float> firsts;
         for (int i = 0; i < 1000; ++i) {
@@ -48,8 +43,7 @@ private slots:
         QVERIFY2(firsts.size() > 990, qPrintable(QString::number(firsts.size())));
     }
 
-    void reseedWithoutDrawsInBetweenMovesOn()
-    {
+    void reseedWithoutDrawsInBetweenMovesOn() {
         platform::MixingRandom a;
         platform::MixingRandom b;
         a.reseed(5);
@@ -58,8 +52,7 @@ private slots:
         QVERIFY(a.next() != b.next());
     }
 
-    void randomizeReadsTheClock()
-    {
+    void randomizeReadsTheClock() {
         FrozenClock clock;
         InstalledRandom<ScriptedRandom> random(std::vector<float>{});
         platform::Randomize();

@@ -26,8 +26,7 @@ private:
     FrozenClock clock_; // an ordinary day: no notice window
 };
 
-void TestQuizLayout::controls_data()
-{
+void TestQuizLayout::controls_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QRect>("place");
@@ -40,28 +39,36 @@ void TestQuizLayout::controls_data()
     const QString arial = QStringLiteral("Arial");
     const QString sans = QStringLiteral("MS Sans Serif");
     // Twips divided by 15.
-    QTest::newRow("Command1") << "Command1" << "QPushButton" << QRect(331, 184, 97, 25)
-                              << "New game" << arial << true << 9.0 << true;
-    QTest::newRow("Text1") << "Text1" << "QLineEdit" << QRect(296, 240, 121, 25) << ""
-                           << sans << false << 8.25 << false;
-    QTest::newRow("Command2") << "Command2" << "QPushButton" << QRect(331, 16, 97, 25)
-                              << "New flag" << arial << true << 9.0 << true;
-    QTest::newRow("Check3") << "Check3" << "platform::CheckBox" << QRect(27, 128, 233, 17) << ""
-                            << arial << true << 9.75 << true;
-    QTest::newRow("Check2") << "Check2" << "platform::CheckBox" << QRect(27, 104, 233, 17) << ""
-                            << arial << true << 9.75 << true;
-    QTest::newRow("Check1") << "Check1" << "platform::CheckBox" << QRect(27, 80, 233, 17) << ""
-                            << arial << true << 9.75 << true;
-    QTest::newRow("List1") << "List1" << "platform::ListBox" << QRect(24, 16, 17, 30) << ""
-                           << sans << false << 8.25 << false;
-    QTest::newRow("Label2") << "Label2" << "QLabel" << QRect(80, 16, 25, 25) << "0" << arial
+    QTest::newRow("Command1") << "Command1"
+                              << "QPushButton" << QRect(331, 184, 97, 25) << "New game" << arial
+                              << true << 9.0 << true;
+    QTest::newRow("Text1") << "Text1"
+                           << "QLineEdit" << QRect(296, 240, 121, 25) << "" << sans << false << 8.25
+                           << false;
+    QTest::newRow("Command2") << "Command2"
+                              << "QPushButton" << QRect(331, 16, 97, 25) << "New flag" << arial
+                              << true << 9.0 << true;
+    QTest::newRow("Check3") << "Check3"
+                            << "platform::CheckBox" << QRect(27, 128, 233, 17) << "" << arial
                             << true << 9.75 << true;
-    QTest::newRow("Label1") << "Label1" << "QLabel" << QRect(120, 16, 25, 25) << "0" << arial
+    QTest::newRow("Check2") << "Check2"
+                            << "platform::CheckBox" << QRect(27, 104, 233, 17) << "" << arial
                             << true << 9.75 << true;
+    QTest::newRow("Check1") << "Check1"
+                            << "platform::CheckBox" << QRect(27, 80, 233, 17) << "" << arial << true
+                            << 9.75 << true;
+    QTest::newRow("List1") << "List1"
+                           << "platform::ListBox" << QRect(24, 16, 17, 30) << "" << sans << false
+                           << 8.25 << false;
+    QTest::newRow("Label2") << "Label2"
+                            << "QLabel" << QRect(80, 16, 25, 25) << "0" << arial << true << 9.75
+                            << true;
+    QTest::newRow("Label1") << "Label1"
+                            << "QLabel" << QRect(120, 16, 25, 25) << "0" << arial << true << 9.75
+                            << true;
 }
 
-void TestQuizLayout::controls()
-{
+void TestQuizLayout::controls() {
     QFETCH(QString, name);
     QFETCH(QString, kind);
     QFETCH(QRect, place);
@@ -94,8 +101,7 @@ void TestQuizLayout::controls()
     QVERIFY(control->isEnabled());
 }
 
-void TestQuizLayout::controlsAreCreatedInStoredOrder()
-{
+void TestQuizLayout::controlsAreCreatedInStoredOrder() {
     Form1 form;
     QStringList order;
     for (QObject* child : form.children()) {
@@ -106,8 +112,7 @@ void TestQuizLayout::controlsAreCreatedInStoredOrder()
                                  "List1", "im1", "Image2", "Label2", "Label1", "Image1"}));
 }
 
-void TestQuizLayout::windowHasFixedFrameAndClientSize()
-{
+void TestQuizLayout::windowHasFixedFrameAndClientSize() {
     Form1 form;
     form.Show();
     QCOMPARE(form.windowTitle(), QStringLiteral("Vandrel"));
@@ -125,8 +130,7 @@ void TestQuizLayout::windowHasFixedFrameAndClientSize()
     QVERIFY(qAbs(form.geometry().center().y() - screen.center().y()) <= 1);
 }
 
-void TestQuizLayout::startUpFillsListInCatalogueOrder()
-{
+void TestQuizLayout::startUpFillsListInCatalogueOrder() {
     Form1 form;
     QCOMPARE(form.ui.List1->count(), 0);
     form.Show();
@@ -139,8 +143,7 @@ void TestQuizLayout::startUpFillsListInCatalogueOrder()
     QVERIFY(!form.ui.List1->isSortingEnabled());
 }
 
-void TestQuizLayout::startUpLeavesEverythingElseAsStored()
-{
+void TestQuizLayout::startUpLeavesEverythingElseAsStored() {
     Form1 form;
     form.Show();
     QCOMPARE(form.ui.Label1->text(), QStringLiteral("0"));
@@ -158,8 +161,7 @@ void TestQuizLayout::startUpLeavesEverythingElseAsStored()
     QCOMPARE(form.ui.Image2->pos(), QPoint(80, 176));
 }
 
-void TestQuizLayout::focusStartsOnFirstOptionAndTabCycles()
-{
+void TestQuizLayout::focusStartsOnFirstOptionAndTabCycles() {
     Form1 form;
     form.Show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -172,8 +174,7 @@ void TestQuizLayout::focusStartsOnFirstOptionAndTabCycles()
     }
 }
 
-void TestQuizLayout::tabSkipsDisabledOptionBox()
-{
+void TestQuizLayout::tabSkipsDisabledOptionBox() {
     Form1 form;
     form.Show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -182,8 +183,7 @@ void TestQuizLayout::tabSkipsDisabledOptionBox()
     QCOMPARE(QApplication::focusWidget(), form.ui.Check3);
 }
 
-void TestQuizLayout::closingTheWindowUnloadsIt()
-{
+void TestQuizLayout::closingTheWindowUnloadsIt() {
     Form1 form;
     form.Show();
     QVERIFY(form.close());

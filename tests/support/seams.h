@@ -9,7 +9,6 @@
 #include "platform/random.h"
 
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 #include <utility>
@@ -24,9 +23,7 @@ public:
             texts.append(text);
             if (onShow_)
                 onShow_(text);
-        }))
-    {
-    }
+        })) {}
     ~AnsweredMessageBoxes() { platform::setMessageBoxPresenter(std::move(previous_)); }
     AnsweredMessageBoxes(const AnsweredMessageBoxes&) = delete;
     AnsweredMessageBoxes& operator=(const AnsweredMessageBoxes&) = delete;
@@ -44,14 +41,11 @@ public:
     explicit FrozenClock(QDate date = QDate(2026, 12, 11), std::int64_t reading = 42)
         : date(date)
         , reading(reading)
-        , previous_(platform::setClock(
-              {[this] {
-                   ++datesRead;
-                   return this->date;
-               },
-               [this] { return this->reading; }}))
-    {
-    }
+        , previous_(platform::setClock({[this] {
+                                            ++datesRead;
+                                            return this->date;
+                                        },
+                                        [this] { return this->reading; }})) {}
     ~FrozenClock() { platform::setClock(std::move(previous_)); }
     FrozenClock(const FrozenClock&) = delete;
     FrozenClock& operator=(const FrozenClock&) = delete;
@@ -67,10 +61,10 @@ private:
 // A random source that plays back a fixed list of numbers, then falls back to a seeded mixer.
 class ScriptedRandom final : public platform::RandomSource {
 public:
-    explicit ScriptedRandom(std::vector<float> script) : script_(std::move(script)) {}
+    explicit ScriptedRandom(std::vector<float> script)
+        : script_(std::move(script)) {}
     float next() override { return at_ < script_.size() ? script_[at_++] : rest_.next(); }
-    void reseed(std::int64_t reading) override
-    {
+    void reseed(std::int64_t reading) override {
         ++reseeds;
         rest_.reseed(reading);
     }
@@ -85,9 +79,7 @@ private:
 // Installs a random source for the lifetime of the object.
 template <typename Source> class InstalledRandom {
 public:
-    template <typename... Args>
-    explicit InstalledRandom(Args&&... args)
-    {
+    template <typename... Args> explicit InstalledRandom(Args&&... args) {
         auto source = std::make_unique<Source>(std::forward<Args>(args)...);
         installed = source.get();
         previous_ = platform::setRandomSource(std::move(source));
@@ -107,9 +99,7 @@ class ThrowingFailures {
 public:
     ThrowingFailures()
         : previous_(platform::setFailureHandler(
-              [](const QString& what) { throw platform::Failure(what); }))
-    {
-    }
+              [](const QString& what) { throw platform::Failure(what); })) {}
     ~ThrowingFailures() { platform::setFailureHandler(std::move(previous_)); }
     ThrowingFailures(const ThrowingFailures&) = delete;
     ThrowingFailures& operator=(const ThrowingFailures&) = delete;
