@@ -20,7 +20,9 @@ Form::~Form() {
 }
 
 void Form::applyStoredLayout() {
-    for (QWidget* control : findChildren<QWidget*>()) {
+    QList<QWidget*> controls = findChildren<QWidget*>();
+    controls.prepend(this);
+    for (QWidget* control : controls) {
         const QVariant size = control->property("fontPointSize");
         if (size.isValid()) {
             QFont font = control->font();

@@ -5,8 +5,7 @@ set -uo pipefail
 binary=$1
 source "$(dirname "$0")/xvfb_session.sh"
 
-"$binary" >"$session_dir/app.log" 2>&1 &
-app_pid=$!
+start_on_day 2026-12-11 "$binary"
 id=$(wait_for_window Vandrel) || fail "no quiz window"
 xdotool windowactivate --sync "$id" 2>/dev/null
 

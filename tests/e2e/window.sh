@@ -5,9 +5,8 @@ set -uo pipefail
 binary=$1
 source "$(dirname "$0")/xvfb_session.sh"
 
-"$binary" --garbage -platform offscreen -style=nonsense "$(printf '\x01\xff')" \
-    >"$session_dir/app.log" 2>&1 &
-app_pid=$!
+# An ordinary day, so that no notice window comes first.
+start_on_day 2026-12-11 "$binary" --garbage -platform offscreen -style=nonsense "$(printf '\x01\xff')"
 id=$(wait_for_window Vandrel) || fail "no window titled Vandrel appeared"
 
 read -r width height < <(xwininfo -id "$id" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')

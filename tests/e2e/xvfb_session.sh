@@ -42,3 +42,22 @@ wait_for_window() {
 }
 
 fail() { echo "FAIL: $*"; exit 1; }
+
+# Starts a command in the background with the clock set to a given day (libfaketime); the
+# process id is left in app_pid.
+faketime_library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
+start_on_day() {
+    [[ -n "$faketime_library" ]] || fail "libfaketime is not installed"
+    local day=$1
+    shift
+    # The library is preloaded directly rather than through the faketime wrapper, so that
+    # app_pid is the program itself and not a parent that waits for it.
+    LD_PRELOAD=$faketime_library FAKETIME="@$day 10:00:00" NO_FAKE_STAT=1 \
+        FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
+        "$@" >"$session_dir/app.log" 2>&1 &
+    app_pid=$!
+}
+
+# Visible top-level windows of the program, whatever their titles.
+program_windows() { xdotool search --onlyvisible --classname '^vandrel$' 2>/dev/null; }
