@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "platform/accessibility.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -41,5 +43,8 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
         qt_message_output(message.type, context, message.text);
     }
     QApplication::setApplicationName(QStringLiteral("Vandrel"));
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vandrel.Vandrel"));
+    platform::installAccessibility();
     return app;
 }

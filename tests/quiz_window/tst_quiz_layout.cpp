@@ -61,10 +61,10 @@ void TestQuizLayout::controls_data() {
                            << "platform::ListBox" << QRect(24, 16, 17, 30) << "" << sans << false
                            << 8.25 << false;
     QTest::newRow("Label2") << "Label2"
-                            << "QLabel" << QRect(80, 16, 25, 25) << "0" << arial << true << 9.75
+                            << "platform::Label" << QRect(80, 16, 25, 25) << "0" << arial << true << 9.75
                             << true;
     QTest::newRow("Label1") << "Label1"
-                            << "QLabel" << QRect(120, 16, 25, 25) << "0" << arial << true << 9.75
+                            << "platform::Label" << QRect(120, 16, 25, 25) << "0" << arial << true << 9.75
                             << true;
 }
 
