@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
-
 #include <algorithm>
 #include <utility>
 
@@ -17,25 +16,22 @@ namespace {
 // then left to right.
 class AccessibleForm : public QAccessibleWidget {
 public:
-    explicit AccessibleForm(QWidget* form) : QAccessibleWidget(form, QAccessible::Window) {}
+    explicit AccessibleForm(QWidget* form)
+        : QAccessibleWidget(form, QAccessible::Window) {}
 
     int childCount() const override { return static_cast<int>(shownControls().size()); }
-    QAccessibleInterface* child(int index) const override
-    {
+    QAccessibleInterface* child(int index) const override {
         const QList<QWidget*> controls = shownControls();
         return index >= 0 && index < controls.size()
                    ? QAccessible::queryAccessibleInterface(controls[index])
                    : nullptr;
     }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        return child == nullptr ? -1
-                                : static_cast<int>(shownControls().indexOf(child->object()));
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == nullptr ? -1 : static_cast<int>(shownControls().indexOf(child->object()));
     }
 
 private:
-    QList<QWidget*> shownControls() const
-    {
+    QList<QWidget*> shownControls() const {
         QList<QWidget*> controls;
         for (QObject* object : widget()->children()) {
             auto* control = qobject_cast<QWidget*>(object);
@@ -52,12 +48,10 @@ private:
 // A label; a counter says its meaning, then its figure ("Right answers: 3").
 class AccessibleCounter : public QAccessibleWidget {
 public:
-    explicit AccessibleCounter(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
+    explicit AccessibleCounter(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
 
-    QString text(QAccessible::Text kind) const override
-    {
+    QString text(QAccessible::Text kind) const override {
         const auto* label = static_cast<const QLabel*>(widget());
         const QString caption = label->property("accessibleCaption").toString();
         if (kind != QAccessible::Name)
@@ -68,8 +62,7 @@ public:
     }
 };
 
-QAccessibleInterface* factory(const QString&, QObject* object)
-{
+QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* form = qobject_cast<Form*>(object))
         return new AccessibleForm(form);
     // Asked while the label is still being built, before its stored properties are set: the
@@ -81,8 +74,7 @@ QAccessibleInterface* factory(const QString&, QObject* object)
 
 } // namespace
 
-void installAccessibility()
-{
+void installAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(factory);
         return true;

@@ -12,8 +12,7 @@ struct Node {
     QString name;
 };
 
-QList<Node> childrenOf(QWidget* window)
-{
+QList<Node> childrenOf(QWidget* window) {
     QList<Node> nodes;
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
     for (int k = 0; k < root->childCount(); ++k) {
@@ -26,8 +25,7 @@ QList<Node> childrenOf(QWidget* window)
     return nodes;
 }
 
-QStringList names(const QList<Node>& nodes)
-{
+QStringList names(const QList<Node>& nodes) {
     QStringList all;
     for (const Node& node : nodes)
         all << node.name;
@@ -42,26 +40,24 @@ class TestAccessibility : public QObject {
 private slots:
     void initTestCase() { platform::installAccessibility(); }
 
-    void windowNamesCountersButtonsAndFlag()
-    {
+    void windowNamesCountersButtonsAndFlag() {
         QuizFixture quiz;
         const QList<Node> nodes = childrenOf(&quiz.form);
-        QCOMPARE(names(nodes), QStringList({"Right answers: 0", "Flags shown: 0", "New flag", "Flag",
-                                            "", "", "", "New game"}));
+        QCOMPARE(names(nodes), QStringList({"Right answers: 0", "Flags shown: 0", "New flag",
+                                            "Flag", "", "", "", "New game"}));
         QCOMPARE(nodes[0].role, QAccessible::StaticText);
         QCOMPARE(nodes[2].role, QAccessible::Button);
         QCOMPARE(nodes[4].role, QAccessible::CheckBox);
     }
 
-    void optionsReadTheirCountriesAndNothingTellsTheAnswer()
-    {
+    void optionsReadTheirCountriesAndNothingTellsTheAnswer() {
         InstalledRandom<ScriptedRandom> random(std::vector<float>{
             drawing(2, 3), drawing(138, 197), drawing(141, 197), drawing(137, 197)});
         QuizFixture quiz;
         quiz.newFlag();
         const QStringList all = names(childrenOf(&quiz.form));
-        QCOMPARE(all, QStringList({"Right answers: 0", "Flags shown: 1", "New flag", "Flag", "Chile",
-                                   "Japan", "China", "New game"}));
+        QCOMPARE(all, QStringList({"Right answers: 0", "Flags shown: 1", "New flag", "Flag",
+                                   "Chile", "Japan", "China", "New game"}));
         // The answer field and the country list are hidden and not in the tree at all.
         QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&quiz.form);
         for (QWidget* hidden : QList<QWidget*>{quiz.form.ui.Text1, quiz.form.ui.List1}) {

@@ -61,11 +61,11 @@ void TestQuizLayout::controls_data() {
                            << "platform::ListBox" << QRect(24, 16, 17, 30) << "" << sans << false
                            << 8.25 << false;
     QTest::newRow("Label2") << "Label2"
-                            << "platform::Label" << QRect(80, 16, 25, 25) << "0" << arial << true << 9.75
-                            << true;
+                            << "platform::Label" << QRect(80, 16, 25, 25) << "0" << arial << true
+                            << 9.75 << true;
     QTest::newRow("Label1") << "Label1"
-                            << "platform::Label" << QRect(120, 16, 25, 25) << "0" << arial << true << 9.75
-                            << true;
+                            << "platform::Label" << QRect(120, 16, 25, 25) << "0" << arial << true
+                            << 9.75 << true;
 }
 
 void TestQuizLayout::controls() {
