@@ -11,8 +11,26 @@
 
 namespace platform {
 
+namespace {
+
+// Stored layouts name the faces of the platform they were made on. MS Sans Serif is not on a
+// Linux desktop; naming its stand-in here spares fontconfig a slow search for a family that is
+// not there (Arial is matched to Liberation Sans by fontconfig itself).
+void substituteFonts() {
+    static const bool done = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+} // namespace
+
 Form::Form(QWidget* parent)
-    : QWidget(parent, Qt::Window) {}
+    : QWidget(parent, Qt::Window) {
+    substituteFonts();
+}
 
 Form::~Form() {
     if (modalLoop_ != nullptr)

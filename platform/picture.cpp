@@ -8,7 +8,7 @@
 
 namespace platform {
 
-QImage decodeImage(const QString& resource) {
+QImage tryDecodeImage(const QString& resource) {
     // Only built-in resources: a plain file path here would read from disk at run time.
     QImage image;
     if (resource.startsWith(u':')) {
@@ -18,6 +18,11 @@ QImage decodeImage(const QString& resource) {
             image.loadFromData(file.readAll(), format.isEmpty() ? nullptr : format.constData());
         }
     }
+    return image;
+}
+
+QImage decodeImage(const QString& resource) {
+    QImage image = tryDecodeImage(resource);
     if (image.isNull())
         fail(QStringLiteral("the built-in picture %1 is missing or cannot be decoded")
                  .arg(resource));

@@ -11,6 +11,9 @@ namespace platform {
 // Decodes a built-in picture. A picture that is missing or cannot be decoded is a failure:
 // it is reported, never shown as a blank.
 QImage decodeImage(const QString& resource);
+// The same without the report: a null image when the picture is missing or undecodable. Safe on
+// any thread once the application object exists.
+QImage tryDecodeImage(const QString& resource);
 QPixmap decodePicture(const QString& resource);
 // Every image of an icon file, each at its own size.
 QIcon decodeIcon(const QString& resource);

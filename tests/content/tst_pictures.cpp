@@ -4,6 +4,7 @@
 #include "content/catalogue.h"
 #include "content/pictures.h"
 #include "platform/image_control.h"
+#include "platform/image_list.h"
 #include "platform/picture.h"
 #include "quiz_window/form1.h"
 #include "support/seams.h"
@@ -88,6 +89,7 @@ private slots:
     void everyFlagPictureDiffers();
     void missingPictureIsReportedBeforeShowing();
     void windowCarriesIcon();
+    void pictureListReportsMissingAndUndecodable();
 
 private:
     FrozenClock clock_;
@@ -186,8 +188,10 @@ void TestPictures::flagsArePairedWithNames() {
     QCOMPARE(form.ui.im1->count(), content::kCountryCount);
     QCOMPARE(form.ui.List1->List(index - 1), name);
     const QPixmap flag = form.ui.im1->ListImages(index);
-    QCOMPARE(flag.toImage(),
-             QPixmap::fromImage(platform::decodeImage(content::flagPicture(index))).toImage());
+    // Stored three bytes a pixel; the same pixels as the built-in file decodes to.
+    QCOMPARE(
+        flag.toImage().convertToFormat(QImage::Format_RGB32),
+        platform::decodeImage(content::flagPicture(index)).convertToFormat(QImage::Format_RGB32));
     QCOMPARE(form.ui.Image1->size(), QSize(214, 120));
     form.ui.Image1->setPicture(flag);
     QCOMPARE(form.ui.Image1->size(), size);
@@ -228,6 +232,28 @@ void TestPictures::windowCarriesIcon() {
     const QList<QSize> sizes = form.windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));
     QVERIFY(sizes.contains(QSize(16, 16)));
+}
+
+void TestPictures::pictureListReportsMissingAndUndecodable() {
+    ThrowingFailures failures;
+    QWidget window;
+    auto* list = new platform::ImageList(&window);
+    try {
+        list->load({content::flagPicture(1), QStringLiteral(":/flags/198.jpg")});
+        QFAIL("a missing picture was taken");
+    } catch (const platform::Failure& failure) {
+        QVERIFY2(QString::fromStdString(failure.what()).contains(u":/flags/198.jpg"),
+                 failure.what());
+    }
+    // Present but not a picture: reported when the list is first used, never shown blank.
+    list->load({content::flagPicture(1), QStringLiteral(":/test/not_a_picture.jpg")});
+    try {
+        list->ListImages(1);
+        QFAIL("an undecodable picture was taken");
+    } catch (const platform::Failure& failure) {
+        QVERIFY2(QString::fromStdString(failure.what()).contains(u":/test/not_a_picture.jpg"),
+                 failure.what());
+    }
 }
 
 QTEST_MAIN(TestPictures)
