@@ -14,19 +14,13 @@ trace="$session_dir/trace.log"
 app_pid=$!
 
 # Whatever today is: on a notice day the notice comes first and is closed with its "X".
-first=""
-for _ in $(seq 300); do
-    first=$(program_windows | head -n 1)
-    [[ -n "$first" ]] && break
-    sleep 0.1
-done
-[[ -n "$first" ]] || fail "no window appeared"
+first=$(wait_for_program_window 30) || fail "no window appeared"
 width=$(xwininfo -id "$first" | awk '/Width:/{print $2}')
 if [[ $width -eq 685 ]]; then
     sleep 1 # let the notice settle under strace before its "X" is clicked
     xdotool mousemove --window "$first" 18 18 click 1
 fi
-id=$(wait_for_window Vandrel 30) || fail "no quiz window"
+id=$(wait_for_quiz_window 30) || fail "no quiz window"
 xdotool windowactivate --sync "$id" 2>/dev/null
 xdotool mousemove --window "$id" 379 28 click 1 # "New flag": a flag from the picture list
 sleep 0.5

@@ -7,33 +7,39 @@ source "$(dirname "$0")/xvfb_session.sh"
 
 # A notice day.
 start_on_day 2026-12-10 "$binary"
-notice=""
-for _ in $(seq 200); do
-    notice=$(program_windows | head -n 1)
-    [[ -n "$notice" ]] && break
-    sleep 0.1
-done
-[[ -n "$notice" ]] || fail "no window appeared on a notice day"
+notice=$(wait_for_program_window) || fail "no window appeared on a notice day"
 sleep 0.5
 [[ $(program_windows | wc -l) -eq 1 ]] || fail "more than one window while the notice is up"
 read -r width height < <(xwininfo -id "$notice" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
 [[ "$width x $height" == "685 x 361" ]] || fail "first window is $width x $height"
 extents=$(xprop -id "$notice" _NET_FRAME_EXTENTS 2>/dev/null)
 [[ "$extents" == *"= 0, 0, 0, 0"* ]] || fail "the notice has a frame: $extents"
-xdotool search --onlyvisible --name '^Vandrel$' >/dev/null 2>&1 && fail "quiz window shown under the notice"
+[[ -z $(program_windows_of_width 515) ]] || fail "quiz window shown under the notice"
 
 xdotool mousemove --window "$notice" 18 18 click 1 # the "X"
-quiz=$(wait_for_window Vandrel) || fail "no quiz window after X"
+quiz=$(wait_for_quiz_window) || fail "no quiz window after X"
 sleep 0.3
-[[ $(program_windows | wc -l) -eq 1 ]] || fail "the notice stayed after X"
+[[ -z $(program_windows_of_width 685) ]] || fail "the notice stayed after X"
 read -r width height < <(xwininfo -id "$quiz" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
 [[ "$width x $height" == "515 x 227" ]] || fail "quiz window is $width x $height"
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null
 
+# A notice day again, the notice closed by the window manager's close command this time.
+start_on_day 2026-12-10 "$binary"
+notice=$(wait_for_program_window) || fail "no window appeared on a notice day"
+sleep 0.5
+xdotool windowactivate --sync "$notice" 2>/dev/null
+xdotool key alt+F4
+wait_for_quiz_window >/dev/null || fail "no quiz window after Alt+F4 on the notice"
+sleep 0.3
+[[ -z $(program_windows_of_width 685) ]] || fail "the notice stayed after Alt+F4"
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null
+
 # An ordinary day.
 start_on_day 2026-12-11 "$binary"
-quiz=$(wait_for_window Vandrel) || fail "no quiz window on an ordinary day"
+quiz=$(wait_for_quiz_window) || fail "no quiz window on an ordinary day"
 sleep 1
 [[ $(program_windows | wc -l) -eq 1 ]] || fail "another window besides the quiz on an ordinary day"
-echo "PASS: notice first on the 10th, quiz at once on the 11th"
+echo "PASS: notice first on the 10th (closed by X or Alt+F4), quiz at once on the 11th"

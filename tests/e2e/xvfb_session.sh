@@ -41,7 +41,11 @@ wait_for_window() {
     return 1
 }
 
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+    echo "FAIL: $*"
+    [[ -s "$session_dir/app.log" ]] && { echo "--- program output:"; tail -n 20 "$session_dir/app.log"; }
+    exit 1
+}
 
 # Starts a command in the background with the clock set to a given day (libfaketime); the
 # process id is left in app_pid.
@@ -61,3 +65,34 @@ start_on_day() {
 
 # Visible top-level windows of the program, whatever their titles.
 program_windows() { xdotool search --onlyvisible --classname '^vandrel$' 2>/dev/null; }
+
+# The program's visible windows of a given client width (the notice window's title falls back
+# to the program's name, so titles do not tell the two windows apart).
+program_windows_of_width() {
+    local id
+    for id in $(program_windows); do
+        [[ $(xwininfo -id "$id" | awk '/Width:/{print $2}') -eq $1 ]] && echo "$id"
+    done
+}
+
+# Waits up to SECONDS for the quiz window (515 pixels wide) and prints its id.
+wait_for_quiz_window() {
+    local seconds=${1:-20} id
+    for _ in $(seq $((seconds * 10))); do
+        id=$(program_windows_of_width 515 | head -n 1)
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Prints the id of the program's first visible window, waiting up to SECONDS for one.
+wait_for_program_window() {
+    local seconds=${1:-20} id
+    for _ in $(seq $((seconds * 10))); do
+        id=$(program_windows | head -n 1)
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
