@@ -62,7 +62,8 @@ void ImageList::decodeShare(std::size_t first, std::size_t step) {
     // Below the GUI thread, so that decoding does not hold up the window's first frame.
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
     for (std::size_t k = first; k < decoded_.size(); k += step) {
-        QImage image = tryDecodeImage(resources_[static_cast<qsizetype>(k)]);
+        // at(), not operator[]: the list may share its data, and a detach here would race.
+        QImage image = tryDecodeImage(resources_.at(static_cast<qsizetype>(k)));
         // Three bytes a pixel instead of four: the flags are opaque.
         if (!image.isNull())
             image.convertTo(QImage::Format_RGB888);
