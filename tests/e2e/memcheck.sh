@@ -6,6 +6,7 @@ set -uo pipefail
 binary=$1
 here=$(dirname "$0")
 source "$here/xvfb_session.sh"
+patience=180 # everything runs many times slower under valgrind
 export XDG_RUNTIME_DIR=$session_dir DBUS_SESSION_BUS_ADDRESS=disabled: QT_ACCESSIBILITY=0
 
 log="$session_dir/memcheck.log"
@@ -15,20 +16,11 @@ start_on_day 2026-12-11 valgrind --error-exitcode=9 --leak-check=full --show-lea
 id=$(wait_for_window Vandrel 90) || { cat "$log"; fail "no window under valgrind"; }
 xdotool windowactivate --sync "$id" 2>/dev/null
 for _ in 1 2 3; do
-    xdotool mousemove --window "$id" 379 28 click 1 # "New flag"
-    sleep 0.5
-    xdotool mousemove --window "$id" 34 88 click 1 # the first option
-    sleep 1
-    xdotool key Return # closes the message
-    sleep 0.5
+    play_one_question "$id"
 done
 xdotool mousemove --window "$id" 379 196 click 1 # "New game"
-sleep 0.5
-xdotool key alt+F4
-for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-wait "$app_pid"
-status=$?
-app_pid=""
+close_and_wait "$id"
+status=$app_status
 grep -E "definitely lost|ERROR SUMMARY" "$log"
 [[ $status -eq 0 ]] || { cat "$log"; fail "memcheck reported errors or leaks (status $status)"; }
 echo "PASS: memcheck clean"

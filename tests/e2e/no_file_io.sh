@@ -17,24 +17,14 @@ app_pid=$!
 first=$(wait_for_program_window 30) || fail "no window appeared"
 width=$(xwininfo -id "$first" | awk '/Width:/{print $2}')
 if [[ $width -eq 685 ]]; then
-    sleep 1 # let the notice settle under strace before its "X" is clicked
-    xdotool mousemove --window "$first" 18 18 click 1
+    close_notice "$first"
 fi
 id=$(wait_for_quiz_window 30) || fail "no quiz window"
 xdotool windowactivate --sync "$id" 2>/dev/null
-xdotool mousemove --window "$id" 379 28 click 1 # "New flag": a flag from the picture list
-sleep 0.5
-xdotool mousemove --window "$id" 34 88 click 1 # an answer and its message
-sleep 0.7
-xdotool key Return
-sleep 0.3
+play_one_question "$id"                           # a flag from the picture list
 xdotool mousemove --window "$id" 379 196 click 1 # "New game": the world map again
-sleep 0.3
-xdotool key alt+F4
-wait "$app_pid"
-status=$?
-app_pid=""
-[[ $status -eq 0 ]] || { cat "$session_dir/app.log"; fail "exit status $status"; }
+close_and_wait "$id"
+[[ $app_status -eq 0 ]] || fail "exit status $app_status"
 
 opens=$(grep -cE 'open|creat' "$trace")
 [[ $opens -gt 0 ]] || fail "strace saw no opens at all"

@@ -17,17 +17,11 @@ grep -q "maximum size: 515 by 227" <<<"$hints" || fail "no maximum size hint: $h
 
 # Asked to resize, the window manager keeps the window as it is.
 xdotool windowsize "$id" 800 600
-sleep 0.5
+sleep 1
 read -r width height < <(xwininfo -id "$id" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
 [[ "$width x $height" == "515 x 227" ]] || fail "resized to $width x $height"
 
 # Closing the window (the window manager's close command) ends the program with status 0.
-xdotool windowactivate --sync "$id" 2>/dev/null
-xdotool key alt+F4
-for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app_pid" 2>/dev/null && fail "still running after close"
-wait "$app_pid"
-status=$?
-app_pid=""
-[[ $status -eq 0 ]] || fail "exit status $status after close"
+close_and_wait "$id"
+[[ $app_status -eq 0 ]] || fail "exit status $app_status after close"
 echo "PASS: window 515 x 227, fixed, closes with status 0"

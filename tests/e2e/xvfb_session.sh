@@ -41,6 +41,57 @@ wait_for_window() {
     return 1
 }
 
+# Polls a command every tenth of a second until it succeeds, for at most SECONDS.
+wait_until() {
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Closes the window with the window manager's close command and waits for the program to end;
+# leaves its exit status in app_status.
+close_and_wait() {
+    xdotool windowactivate --sync "$1" 2>/dev/null
+    xdotool key alt+F4
+    wait_until 30 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "still running after close"
+    wait "$app_pid"
+    app_status=$?
+    app_pid=""
+}
+
+# Windows titled "Vandrel": the quiz window, and a message box while one is open.
+titled_windows() { xdotool search --onlyvisible --name '^Vandrel$' 2>/dev/null | wc -l; }
+titled_windows_are() { [[ $(titled_windows) -eq $1 ]]; }
+
+# In the quiz window ID: "New flag", a press on the first option, and its message closed.
+play_one_question() {
+    xdotool mousemove --window "$1" 379 28 click 1
+    xdotool mousemove --window "$1" 34 88 click 1
+    wait_until "${patience:-60}" titled_windows_are 2 || fail "no message box after answering"
+    local box
+    box=$(xdotool search --onlyvisible --name '^Vandrel$' | grep -vx "$1" | head -n 1)
+    # Return once the box has the keyboard; again if a slow start let the first one go by.
+    for _ in $(seq 10); do
+        xdotool windowactivate --sync "$box" 2>/dev/null
+        xdotool key Return
+        wait_until 5 titled_windows_are 1 && return 0
+    done
+    fail "the message box did not close"
+}
+
+# Closes the notice window ID with its "X", clicking again while it is still there.
+close_notice() {
+    for _ in $(seq 10); do
+        xdotool mousemove --window "$1" 18 18 click 1
+        wait_until 3 bash -c "! xwininfo -id $1 2>/dev/null | grep -q IsViewable" && return 0
+    done
+    fail "the notice did not close"
+}
+
 fail() {
     echo "FAIL: $*"
     [[ -s "$session_dir/app.log" ]] && { echo "--- program output:"; tail -n 20 "$session_dir/app.log"; }
