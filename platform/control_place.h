@@ -7,12 +7,6 @@
 // A control's place and size in twips, measured from its window's client area.
 namespace platform {
 
-inline double Left(const QWidget* control) {
-    return twipsFromPixels(control->x());
-}
-inline double Top(const QWidget* control) {
-    return twipsFromPixels(control->y());
-}
 inline double Width(const QWidget* control) {
     return twipsFromPixels(control->width());
 }

@@ -94,7 +94,6 @@ void Form::closeEvent(QCloseEvent* event) {
     unloaded_ = true;
     if (modalLoop_ != nullptr)
         modalLoop_->quit();
-    emit unloaded();
 }
 
 QSize Form::frameExtra() const {

@@ -27,7 +27,6 @@ public:
     // Hides the window for good; a modal Show waiting on it returns.
     void Unload();
 
-    bool isLoaded() const { return loaded_; }
     bool isUnloaded() const { return unloaded_; }
 
     // The window's outer size, frame included, in twips.
@@ -35,9 +34,6 @@ public:
     double Height() const;
     void setWidth(double twips);
     void setHeight(double twips);
-
-signals:
-    void unloaded();
 
 protected:
     virtual void Form_Load() {}

@@ -45,17 +45,16 @@ bool ImageList::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void ImageList::startDecoding() const {
+void ImageList::startDecoding() {
     if (started_ || resources_.isEmpty())
         return;
     started_ = true;
     const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
-    auto* self = const_cast<ImageList*>(this);
     for (std::size_t w = 0; w < threads; ++w)
-        workers_.emplace_back(&ImageList::decodeShare, self, w, threads);
+        workers_.emplace_back(&ImageList::decodeShare, this, w, threads);
     // Once the decoding is done and the GUI thread idle, it takes the decoded images over.
     QMetaObject::invokeMethod(
-        self, [this] { finishLoading(); }, Qt::QueuedConnection);
+        this, [this] { finishLoading(); }, Qt::QueuedConnection);
 }
 
 void ImageList::decodeShare(std::size_t first, std::size_t step) {
@@ -71,31 +70,30 @@ void ImageList::decodeShare(std::size_t first, std::size_t step) {
     }
 }
 
-void ImageList::joinWorkers() const {
+void ImageList::joinWorkers() {
     for (std::thread& worker : workers_)
         worker.join();
     workers_.clear();
 }
 
-void ImageList::finishLoading() const {
+void ImageList::finishLoading() {
     if (!pictures_.isEmpty() || resources_.isEmpty())
         return;
     startDecoding();
     joinWorkers();
-    auto& decoded = const_cast<std::vector<QImage>&>(decoded_);
     QList<QPixmap> pictures;
     pictures.reserve(resources_.size());
-    for (std::size_t k = 0; k < decoded.size(); ++k) {
-        if (decoded[k].isNull())
+    for (std::size_t k = 0; k < decoded_.size(); ++k) {
+        if (decoded_[k].isNull())
             fail(QStringLiteral("the built-in picture %1 cannot be decoded")
-                     .arg(resources_[static_cast<qsizetype>(k)]));
-        pictures.append(QPixmap::fromImage(std::move(decoded[k]), Qt::NoFormatConversion));
+                     .arg(resources_.at(static_cast<qsizetype>(k))));
+        pictures.append(QPixmap::fromImage(std::move(decoded_[k]), Qt::NoFormatConversion));
     }
-    decoded.clear();
+    decoded_.clear();
     pictures_ = std::move(pictures);
 }
 
-QPixmap ImageList::ListImages(int position) const {
+QPixmap ImageList::ListImages(int position) {
     if (position < 1 || position > count())
         fail(QStringLiteral("the picture list %1 has no item %2").arg(objectName()).arg(position));
     finishLoading();

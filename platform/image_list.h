@@ -26,22 +26,22 @@ public:
 
     int count() const { return static_cast<int>(resources_.size()); }
     // The picture of item position, counting from 1.
-    QPixmap ListImages(int position) const;
+    QPixmap ListImages(int position);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void startDecoding() const;
+    void startDecoding();
     void decodeShare(std::size_t first, std::size_t step);
-    void finishLoading() const;
-    void joinWorkers() const;
+    void finishLoading();
+    void joinWorkers();
 
     QStringList resources_;
     std::vector<QImage> decoded_; // each slot written by one worker only
-    mutable std::vector<std::thread> workers_;
-    mutable QList<QPixmap> pictures_;
-    mutable bool started_ = false;
+    std::vector<std::thread> workers_;
+    QList<QPixmap> pictures_;
+    bool started_ = false;
 };
 
 } // namespace platform

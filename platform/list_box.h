@@ -15,7 +15,6 @@ public:
     void AddItem(const QString& item);
     // The text at a 0-based position.
     QString List(int position) const;
-    int ListCount() const { return count(); }
 };
 
 } // namespace platform

@@ -15,8 +15,7 @@ app_pid=$!
 
 # Whatever today is: on a notice day the notice comes first and is closed with its "X".
 first=$(wait_for_program_window 30) || fail "no window appeared"
-width=$(xwininfo -id "$first" | awk '/Width:/{print $2}')
-if [[ $width -eq 685 ]]; then
+if [[ $(client_size "$first") == "685 x 361" ]]; then
     close_notice "$first"
 fi
 id=$(wait_for_quiz_window 30) || fail "no quiz window"

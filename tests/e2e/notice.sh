@@ -10,8 +10,8 @@ start_on_day 2026-12-10 "$binary"
 notice=$(wait_for_program_window) || fail "no window appeared on a notice day"
 sleep 0.5
 [[ $(program_windows | wc -l) -eq 1 ]] || fail "more than one window while the notice is up"
-read -r width height < <(xwininfo -id "$notice" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
-[[ "$width x $height" == "685 x 361" ]] || fail "first window is $width x $height"
+size=$(client_size "$notice")
+[[ "$size" == "685 x 361" ]] || fail "first window is $size"
 extents=$(xprop -id "$notice" _NET_FRAME_EXTENTS 2>/dev/null)
 [[ "$extents" == *"= 0, 0, 0, 0"* ]] || fail "the notice has a frame: $extents"
 [[ -z $(program_windows_of_width 515) ]] || fail "quiz window shown under the notice"
@@ -20,8 +20,8 @@ close_notice "$notice"
 quiz=$(wait_for_quiz_window) || fail "no quiz window after X"
 sleep 0.3
 [[ -z $(program_windows_of_width 685) ]] || fail "the notice stayed after X"
-read -r width height < <(xwininfo -id "$quiz" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
-[[ "$width x $height" == "515 x 227" ]] || fail "quiz window is $width x $height"
+size=$(client_size "$quiz")
+[[ "$size" == "515 x 227" ]] || fail "quiz window is $size"
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null
 

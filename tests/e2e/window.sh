@@ -9,8 +9,8 @@ source "$(dirname "$0")/xvfb_session.sh"
 start_on_day 2026-12-11 "$binary" --garbage -platform offscreen -style=nonsense "$(printf '\x01\xff')"
 id=$(wait_for_window Vandrel) || fail "no window titled Vandrel appeared"
 
-read -r width height < <(xwininfo -id "$id" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
-[[ "$width x $height" == "515 x 227" ]] || fail "client area is $width x $height"
+size=$(client_size "$id")
+[[ "$size" == "515 x 227" ]] || fail "client area is $size"
 hints=$(xprop -id "$id" WM_NORMAL_HINTS)
 grep -q "minimum size: 515 by 227" <<<"$hints" || fail "no minimum size hint: $hints"
 grep -q "maximum size: 515 by 227" <<<"$hints" || fail "no maximum size hint: $hints"
@@ -18,8 +18,8 @@ grep -q "maximum size: 515 by 227" <<<"$hints" || fail "no maximum size hint: $h
 # Asked to resize, the window manager keeps the window as it is.
 xdotool windowsize "$id" 800 600
 sleep 1
-read -r width height < <(xwininfo -id "$id" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
-[[ "$width x $height" == "515 x 227" ]] || fail "resized to $width x $height"
+size=$(client_size "$id")
+[[ "$size" == "515 x 227" ]] || fail "resized to $size"
 
 # Closing the window (the window manager's close command) ends the program with status 0.
 close_and_wait "$id"

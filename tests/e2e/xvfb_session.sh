@@ -41,6 +41,9 @@ wait_for_window() {
     return 1
 }
 
+# A window's client size, as "WIDTH x HEIGHT".
+client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w " x " h}'; }
+
 # Polls a command every tenth of a second until it succeeds, for at most SECONDS.
 wait_until() {
     local seconds=$1
@@ -122,7 +125,7 @@ program_windows() { xdotool search --onlyvisible --classname '^vandrel$' 2>/dev/
 program_windows_of_width() {
     local id
     for id in $(program_windows); do
-        [[ $(xwininfo -id "$id" | awk '/Width:/{print $2}') -eq $1 ]] && echo "$id"
+        [[ $(client_size "$id") == "$1 x "* ]] && echo "$id"
     done
 }
 
